@@ -29,7 +29,7 @@ QByteArray startAndReadReport(QProcess &program, const QStringList &arguments)
     if (!program.waitForStarted())
         return {};
     QByteArray out;
-    while (out.size() < fullOutput.size() && program.waitForReadyRead(20000))
+    while (out.size() < fullOutput.size() && program.waitForReadyRead(10000))
         out += program.readAllStandardOutput();
     return out;
 }
