@@ -1,6 +1,10 @@
 #include "rotation.h"
 
+#include "two_decimals.h"
+
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -35,6 +39,31 @@ float step(std::int64_t Power_inter, std::int32_t Angle)
     return (Power_inter < 0) != (Angle < 0) ? -magnitude : magnitude;  // 0 / -5 gives -0
 }
 
+// The longest line: "\n\npas : ", the step, " => 2*", two 32-bit integers, "/" and "\n".
+constexpr std::size_t maxLineLength = 8 + twoDecimalsMaxLength + 6 + 2 * 11 + 2;
+
+char *append(char *at, const char *text)
+{
+    const std::size_t length = std::strlen(text);
+    std::memcpy(at, text, length);
+    return at + length;
+}
+
+char *appendInteger(char *at, std::int32_t value)
+{
+    return std::to_chars(at, at + 11, value).ptr;
+}
+
+// One row: the angle unit, a tab and the level, as "%d\t%.2f\n".
+char *appendRow(char *at, std::int32_t i, float level)
+{
+    at = appendInteger(at, i);
+    *at++ = '\t';
+    at = formatTwoDecimals(at, level);
+    *at++ = '\n';
+    return at;
+}
+
 } // namespace
 
 std::uint8_t Rotation_F(std::int32_t Angle, std::int32_t PowerMax, std::FILE *out)
@@ -44,17 +73,42 @@ std::uint8_t Rotation_F(std::int32_t Angle, std::int32_t PowerMax, std::FILE *ou
     const std::int64_t Power_inter = std::int64_t{PowerMax} * 2;
     const float pas = step(Power_inter, Angle);
 
-    std::fprintf(out, "pas : %.2f\n", double{pas});
+    // Up to two billion rows: they are formatted into a fixed buffer and handed to `out` in
+    // large blocks, so memory stays the same whatever the angle.
+    char buffer[64 * 1024];
+    char *at = buffer;
+    const auto makeRoomForLine = [&] {
+        if (static_cast<std::size_t>(buffer + sizeof buffer - at) < maxLineLength) {
+            std::fwrite(buffer, 1, static_cast<std::size_t>(at - buffer), out);
+            at = buffer;
+        }
+    };
+
+    at = append(at, "pas : ");
+    at = formatTwoDecimals(at, pas);
+    *at++ = '\n';
     float p = 0.0F;
     for (std::int32_t i = 0; i < D_Angle; ++i) {
-        std::fprintf(out, "%d\t%.2f\n", i, double{p});
+        makeRoomForLine();
+        at = appendRow(at, i, p);
         p = p + pas;
     }
     for (std::int32_t i = D_Angle; i < Angle; ++i) {
-        std::fprintf(out, "%d\t%.2f\n", i, double{p});
+        makeRoomForLine();
+        at = appendRow(at, i, p);
         p = p - pas;
     }
-    std::fprintf(out, "%d\t%.2f\n", Angle, double{pas});
-    std::fprintf(out, "\n\npas : %.2f => 2*%d/%d\n", double{pas}, PowerMax, Angle);
+    // The closing row shows the step, not the level.
+    makeRoomForLine();
+    at = appendRow(at, Angle, pas);
+    makeRoomForLine();
+    at = append(at, "\n\npas : ");
+    at = formatTwoDecimals(at, pas);
+    at = append(at, " => 2*");
+    at = appendInteger(at, PowerMax);
+    *at++ = '/';
+    at = appendInteger(at, Angle);
+    *at++ = '\n';
+    std::fwrite(buffer, 1, static_cast<std::size_t>(at - buffer), out);
     return 1;
 }

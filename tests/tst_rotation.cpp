@@ -1,4 +1,5 @@
 #include "default_report.h"
+#include "printf_profile.h"
 #include "rotation.h"
 
 #include <QtTest>
@@ -17,29 +18,27 @@ private slots:
     void defaultReport_isDerivedFromTheRule();
     void report_data();
     void report();
+    void matchesPlainPrintf_data();
+    void matchesPlainPrintf();
 };
 
 namespace {
 
-struct Run
-{
-    QByteArray text;
-    int result;
-};
-
-// Runs the routine into a temporary file and reads back everything it wrote.
-Run run(std::int32_t Angle, std::int32_t PowerMax)
+// Everything `write` writes to a stream, read back from a temporary file.
+template <typename Write>
+QByteArray captured(Write write)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::tmpfile(), &std::fclose);
     if (!file)
         qFatal("tmpfile: %s", std::strerror(errno));
-    Run r{{}, Rotation_F(Angle, PowerMax, file.get())};
+    write(file.get());
     std::rewind(file.get());
+    QByteArray text;
     char buffer[65536];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        r.text.append(buffer, static_cast<int>(n));
-    return r;
+        text.append(buffer, static_cast<int>(n));
+    return text;
 }
 
 } // namespace
@@ -113,9 +112,46 @@ void TestRotation::report()
     QFETCH(std::int32_t, PowerMax);
     QFETCH(QByteArray, expected);
 
-    const Run r = run(Angle, PowerMax);
-    QCOMPARE(r.text, expected);
-    QCOMPARE(r.result, 1);
+    int result = 0;
+    QCOMPARE(captured([&](std::FILE *out) { result = Rotation_F(Angle, PowerMax, out); }),
+             expected);
+    QCOMPARE(result, 1);
+}
+
+void TestRotation::matchesPlainPrintf_data()
+{
+    QTest::addColumn<std::int32_t>("Angle");
+    QTest::addColumn<std::int32_t>("PowerMax");
+
+    QTest::newRow("the program's call") << 320 << 100;
+    QTest::newRow("negative angle") << -7 << 5;
+    QTest::newRow("a million and one rows, drifting") << 1000001 << 3;
+    QTest::newRow("large levels") << 1000000 << 1000000000;
+    QTest::newRow("negative levels, drifting") << 999998 << -7;
+    QTest::newRow("tiny step") << 2000000 << 1;
+}
+
+// Long profiles cross the routine's output buffer many times and drift far from exact
+// multiples of the step; every byte must still be what one fprintf per line gives.
+void TestRotation::matchesPlainPrintf()
+{
+    QFETCH(std::int32_t, Angle);
+    QFETCH(std::int32_t, PowerMax);
+
+    const QByteArray actual =
+        captured([&](std::FILE *out) { Rotation_F(Angle, PowerMax, out); });
+    const QByteArray expected =
+        captured([&](std::FILE *out) { printfProfile(Angle, PowerMax, out); });
+    if (actual != expected) {
+        // Show the first line that differs rather than two megabytes.
+        int at = 0;
+        while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+            ++at;
+        const int lineStart = expected.lastIndexOf('\n', at - 1) + 1;
+        QCOMPARE(actual.mid(lineStart).split('\n').first(),
+                 expected.mid(lineStart).split('\n').first());
+        QCOMPARE(actual.size(), expected.size());
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRotation)
