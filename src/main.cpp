@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 
@@ -23,8 +22,6 @@ int main(int argc, char *argv[])
         return reportWriteError(errno);
 
     QCoreApplication a(argc, argv);
-    // Qt adopts the environment's locale; the report's numbers must not follow it ("0,62").
-    std::setlocale(LC_NUMERIC, "C");
 
     std::fputs("Debut\n\n", stdout);
     Rotation_F(320, 100);
