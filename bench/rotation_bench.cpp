@@ -15,8 +15,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char **environ;
-
 namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE *)>;
@@ -159,8 +157,10 @@ BENCHMARK(Rotation_F_intoDevNull)->Arg(320)->Arg(10'000'000)->Unit(benchmark::kM
 BENCHMARK(printfPerRow_intoDevNull)->Arg(320)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(seq_intoDevNull)->Arg(10'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(startToReport, qt_floor, QT_FLOOR_PROGRAM, 5)
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(startToReport, rotation, ROTATION_PROGRAM, 3118)
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -2,14 +2,16 @@
 
 #include "two_decimals.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <limits>
+#include <string_view>
 
 namespace {
 
-static_assert(std::numeric_limits<float>::is_iec559, "the profile is defined in IEEE single precision");
+static_assert(std::numeric_limits<float>::is_iec559,
+              "the profile is defined in IEEE single precision");
 
 // Power_inter / Angle rounded once to the nearest float. Rounding the double quotient to float
 // would round twice and can miss by one unit for divisors above 2^29, and long double is not
@@ -27,8 +29,8 @@ float step(std::int64_t Power_inter, std::int32_t Angle)
     }
     std::uint64_t n = Power_inter < 0 ? 0 - static_cast<std::uint64_t>(Power_inter)
                                       : static_cast<std::uint64_t>(Power_inter);
-    const std::uint64_t d = Angle < 0 ? 0 - static_cast<std::uint64_t>(Angle)
-                                      : static_cast<std::uint64_t>(Angle);
+    const std::uint64_t d =
+        Angle < 0 ? 0 - static_cast<std::uint64_t>(Angle) : static_cast<std::uint64_t>(Angle);
     int shift = 0;
     while (n != 0 && n < (std::uint64_t{1} << 62)) { // then n >= 2^62 and d <= 2^31
         n <<= 1;
@@ -36,17 +38,15 @@ float step(std::int64_t Power_inter, std::int32_t Angle)
     }
     const std::uint64_t q = n / d | (n % d != 0 ? 1 : 0);
     const float magnitude = std::ldexp(static_cast<float>(q), -shift); // exact: result is normal
-    return (Power_inter < 0) != (Angle < 0) ? -magnitude : magnitude;  // 0 / -5 gives -0
+    return (Power_inter < 0) != (Angle < 0) ? -magnitude : magnitude; // 0 / -5 gives -0
 }
 
-// The longest line: "\n\npas : ", the step, " => 2*", two 32-bit integers, "/" and "\n".
-constexpr std::size_t maxLineLength = 8 + twoDecimalsMaxLength + 6 + 2 * 11 + 2;
+// The longest line: "\n\npas : ", the step, " => 2*", a 32-bit integer, "/", another and "\n".
+constexpr std::size_t maxLineLength = 8 + twoDecimalsMaxLength + 6 + 11 + 1 + 11 + 1;
 
-char *append(char *at, const char *text)
+char *append(char *at, std::string_view text)
 {
-    const std::size_t length = std::strlen(text);
-    std::memcpy(at, text, length);
-    return at + length;
+    return std::copy(text.begin(), text.end(), at);
 }
 
 char *appendInteger(char *at, std::int32_t value)

@@ -1,5 +1,6 @@
 #include "two_decimals.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,11 +11,10 @@ static_assert(std::numeric_limits<float>::is_iec559, "the bit layout below is IE
 
 char *formatTwoDecimals(char *out, float value)
 {
+    // cppcheck-suppress ctuPointerArith ; one past the end of the caller's buffer is valid
     char *const end = out + twoDecimalsMaxLength;
-    if (std::isnan(value)) {
-        std::memcpy(out, "nan", 3);
-        return out + 3;
-    }
+    if (std::isnan(value))
+        return std::copy_n("nan", 3, out);
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     const std::uint32_t biased = bits >> 23 & 0xFF;
@@ -26,8 +26,7 @@ char *formatTwoDecimals(char *out, float value)
     const std::uint64_t m = biased == 0 ? fraction : fraction | 0x800000;
     const int e = (biased == 0 ? 1 : static_cast<int>(biased)) - 150;
     if (e > 32)
-        return std::to_chars(out, end, double{value},
-                             std::chars_format::fixed, 2).ptr;
+        return std::to_chars(out, end, double{value}, std::chars_format::fixed, 2).ptr;
 
     std::uint64_t hundredths = 0;
     if (e >= 0) {

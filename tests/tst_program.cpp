@@ -5,7 +5,8 @@
 #include <clocale>
 #include <cstdio>
 
-// Runs the built program as a user would and reads its standard output through a pipe.
+// Runs the program as a user would and reads its standard output through a pipe. It is the
+// one just built, or the one that ROTATION_PROGRAM names (an installed package, say).
 class TestProgram : public QObject
 {
     Q_OBJECT
@@ -22,10 +23,15 @@ namespace {
 
 const QByteArray fullOutput = "Debut\n\n" + defaultReport() + "Fin\n\n";
 
+QString programPath()
+{
+    return qEnvironmentVariable("ROTATION_PROGRAM", QStringLiteral(ROTATION_PROGRAM));
+}
+
 // Starts the program and returns what it has written once the whole report could be there.
 QByteArray startAndReadReport(QProcess &program, const QStringList &arguments)
 {
-    program.start(QStringLiteral(ROTATION_PROGRAM), arguments);
+    program.start(programPath(), arguments);
     if (!program.waitForStarted())
         return {};
     QByteArray out;
@@ -96,8 +102,8 @@ void TestProgram::writeErrorIsReported_data()
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("full device") << ">/dev/full"
                                  << QByteArray("rotation: write error: No space left on device\n");
-    QTest::newRow("closed output") << ">&-"
-                                   << QByteArray("rotation: write error: Bad file descriptor\n");
+    QTest::newRow("closed output")
+        << ">&-" << QByteArray("rotation: write error: Bad file descriptor\n");
 }
 
 void TestProgram::writeErrorIsReported()
@@ -105,7 +111,7 @@ void TestProgram::writeErrorIsReported()
     QFETCH(QString, redirection);
     QFETCH(QByteArray, message);
     QProcess program;
-    program.start("/bin/sh", {"-c", "exec \"$0\" " + redirection, ROTATION_PROGRAM});
+    program.start("/bin/sh", {"-c", "exec \"$0\" " + redirection, programPath()});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);

@@ -1,0 +1,18 @@
+# `cpack -G DEB` in a release build directory makes rotation_<version>_<arch>.deb.
+set(CPACK_PACKAGE_NAME rotation)
+set(CPACK_PACKAGE_VENDOR "The rotation developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print the power profile of one rotation")
+set(CPACK_PACKAGE_DESCRIPTION
+    "rotation prints the power profile of one rotation of 320 angle units with a peak power of
+100: a level that rises by a constant step over the first half of the rotation and falls back
+over the second half, one row per angle unit with two decimals, between the banners Debut and
+Fin. It then idles until it is ended from outside.")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The rotation developers <rotation@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)
