@@ -31,7 +31,7 @@ char *formatTwoDecimals(char *out, float value)
     std::uint64_t hundredths = 0;
     if (e >= 0) {
         hundredths = (m * 100) << e;
-    } else if (e > -32) { // from 2^-32 on, 100 · m · 2^e is below one half: 0
+    } else if (e > -32) { // below that, 100 · m · 2^e < 2^31 · 2^-32 rounds to 0
         const int shift = -e;
         const std::uint64_t scaled = m * 100;
         hundredths = scaled >> shift;
