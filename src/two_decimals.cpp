@@ -28,12 +28,12 @@ char *formatTwoDecimals(char *out, float value)
     if (e > 32)
         return std::to_chars(out, end, double{value}, std::chars_format::fixed, 2).ptr;
 
+    const std::uint64_t scaled = m * 100;
     std::uint64_t hundredths = 0;
     if (e >= 0) {
-        hundredths = (m * 100) << e;
+        hundredths = scaled << e;
     } else if (e > -32) { // below that, 100 · m · 2^e < 2^31 · 2^-32 rounds to 0
         const int shift = -e;
-        const std::uint64_t scaled = m * 100;
         hundredths = scaled >> shift;
         const std::uint64_t remainder = scaled & ((std::uint64_t{1} << shift) - 1);
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
