@@ -2,9 +2,9 @@
 
 #include "two_decimals.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -46,7 +46,8 @@ constexpr std::size_t maxLineLength = 8 + twoDecimalsMaxLength + 6 + 11 + 1 + 11
 
 char *append(char *at, std::string_view text)
 {
-    return std::copy(text.begin(), text.end(), at);
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
 }
 
 char *appendInteger(char *at, std::int32_t value)

@@ -32,7 +32,8 @@ QByteArray captured(Write write)
     if (!file)
         qFatal("tmpfile: %s", std::strerror(errno));
     write(file.get());
-    std::rewind(file.get());
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0)
+        qFatal("fseek: %s", std::strerror(errno));
     QByteArray text;
     char buffer[65536];
     std::size_t n;
