@@ -14,7 +14,8 @@
 
 namespace {
 
-struct Call {
+struct Call
+{
     std::int32_t Angle;
     std::int32_t PowerMax;
 };
@@ -25,17 +26,13 @@ constexpr Call calls[] = {
     {320, 100}, // the program's own call
     {5, 10}, // odd
     {7, 10}, // drifts below zero
-    {1, 100},
-    {3, 100},
-    {-5, 100}, // negative: no rows
+    {1, 100},       {3, 100},        {-5, 100}, // negative: no rows
     {-5, 0}, // -0
     {0, 100}, // inf
     {0, -100}, // -inf
     {0, 0}, // nan
     {-1, 1 << 30}, // doubling beyond 32 bits
-    {-1, int32Min},
-    {int32Min, 100},
-    {-2147118927, 434791568}, // the step needs a single rounding
+    {-1, int32Min}, {int32Min, 100}, {-2147118927, 434791568}, // the step needs a single rounding
     {1000001, 3}, // a million rows, drifting
     {999998, -7}, // negative levels, drifting
     {2000000, 1}, // tiny step
@@ -62,8 +59,8 @@ int main()
     for (const Call call : calls) {
         std::printf("== Rotation_F(%d, %d)\n", call.Angle, call.PowerMax);
         if (Rotation_F(call.Angle, call.PowerMax, stdout) != 1) {
-            std::fprintf(stderr, "profile_bytes: Rotation_F(%d, %d) did not return 1\n",
-                         call.Angle, call.PowerMax);
+            std::fprintf(stderr, "profile_bytes: Rotation_F(%d, %d) did not return 1\n", call.Angle,
+                         call.PowerMax);
             return 1;
         }
     }
@@ -85,8 +82,7 @@ int main()
         if (static_cast<std::size_t>(expectedLength) != length
             || std::memcmp(text, expected, length) != 0) {
             std::fprintf(stderr, "profile_bytes: bits 0x%08x give \"%.*s\", snprintf \"%s\"\n",
-                         static_cast<unsigned>(pattern), static_cast<int>(length), text,
-                         expected);
+                         static_cast<unsigned>(pattern), static_cast<int>(length), text, expected);
             return 1;
         }
     }
