@@ -18,17 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 # The package's bytes depend on the sources alone: its time stamps are SOURCE_DATE_EPOCH when the
 # builder sets it, else the date of the changelog's top entry, as Debian's own tools do.
-file(STRINGS "${PROJECT_SOURCE_DIR}/docs/changelog" changelog_trailers REGEX "^ -- ")
-list(GET changelog_trailers 0 top_trailer)
-string(REGEX REPLACE "^.*>  " "" changelog_date "${top_trailer}")
-execute_process(
-    COMMAND date --utc --date "${changelog_date}" +%s
-    OUTPUT_VARIABLE CPACK_ROTATION_CHANGELOG_EPOCH
-    OUTPUT_STRIP_TRAILING_WHITESPACE
-    RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "docs/changelog: cannot read the date \"${changelog_date}\"")
-endif()
+set(CPACK_ROTATION_CHANGELOG_EPOCH "${changelog_epoch}")
 set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/source-date-epoch.cmake")
 
 include(CPack)
