@@ -26,13 +26,17 @@ constexpr Call calls[] = {
     {320, 100}, // the program's own call
     {5, 10}, // odd
     {7, 10}, // drifts below zero
-    {1, 100},       {3, 100},        {-5, 100}, // negative: no rows
+    {1, 100}, // a single falling row
+    {3, 100}, // a step that is not exact
+    {-5, 100}, // negative: no rows
     {-5, 0}, // -0
     {0, 100}, // inf
     {0, -100}, // -inf
     {0, 0}, // nan
     {-1, 1 << 30}, // doubling beyond 32 bits
-    {-1, int32Min}, {int32Min, 100}, {-2147118927, 434791568}, // the step needs a single rounding
+    {-1, int32Min}, // doubling beyond 32 bits, negative
+    {int32Min, 100}, // the most negative angle
+    {-2147118927, 434791568}, // the step needs a single rounding
     {1000001, 3}, // a million rows, drifting
     {999998, -7}, // negative levels, drifting
     {2000000, 1}, // tiny step
